@@ -1,0 +1,72 @@
+#include "tests/e2e/driver/screen_pixels.h"
+
+#include <functional>
+
+#include "tests/e2e/driver/owners.h"
+
+namespace pelmora::e2e {
+namespace {
+
+// Draws into a 32-bit top-down bitmap of our own and hands back its pixels.
+Image drawImage(int width, int height, const std::function<void(HDC)>& draw) {
+  const UniqueScreenDc screen(GetDC(nullptr));
+  const UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  const UniqueGdiObject bitmap(CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap || !bits) return Image{};
+  const HGDIOBJ previous = SelectObject(memory.get(), bitmap.get());
+  draw(memory.get());
+  GdiFlush();
+  SelectObject(memory.get(), previous);
+
+  Image image{width, height, {}};
+  const auto* first = static_cast<const std::uint32_t*>(bits);
+  image.pixels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  for (std::size_t i = 0; i < static_cast<std::size_t>(width) * static_cast<std::size_t>(height); ++i) {
+    image.pixels.push_back(first[i] & 0x00FFFFFFu);
+  }
+  return image;
+}
+
+void fillWithButtonFace(HDC dc, int width, int height) {
+  const RECT all{0, 0, width, height};
+  FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+}
+
+}  // namespace
+
+Image captureScreen(const Rect& area) {
+  return drawImage(area.width, area.height, [&](HDC dc) {
+    const UniqueScreenDc screen(GetDC(nullptr));
+    BitBlt(dc, 0, 0, area.width, area.height, screen.get(), area.x, area.y, SRCCOPY);
+  });
+}
+
+Image renderStandardIcon(LPCSTR iconId, int width, int height) {
+  return drawImage(width, height, [&](HDC dc) {
+    fillWithButtonFace(dc, width, height);
+    DrawIconEx(dc, 0, 0, LoadIconA(nullptr, iconId), 0, 0, 0, nullptr, DI_NORMAL);
+  });
+}
+
+Image renderLabelText(const std::string& text, int width, int height) {
+  return drawImage(width, height, [&](HDC dc) {
+    fillWithButtonFace(dc, width, height);
+    if (text.empty()) return;
+    const HGDIOBJ previous = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    RECT all{0, 0, width, height};
+    DrawTextA(dc, text.data(), static_cast<int>(text.size()), &all, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
+    SelectObject(dc, previous);
+  });
+}
+
+}  // namespace pelmora::e2e

@@ -1,0 +1,30 @@
+#pragma once
+// What the screen shows, compared with what a window would show if it drew a given picture: the
+// only way to see another process's icons and painted texts under Wine, which hands neither icon
+// handles nor fonts across processes.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+#include "tests/e2e/driver/window_facts.h"
+
+namespace pelmora::e2e {
+
+struct Image {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;  // 0x00RRGGBB, rows top to bottom
+  friend bool operator==(const Image&, const Image&) = default;
+};
+
+Image captureScreen(const Rect& area);
+// A standard icon (IDI_QUESTION, ...) drawn at the top left over COLOR_BTNFACE.
+Image renderStandardIcon(LPCSTR iconId, int width, int height);
+// A text drawn as the program's labels draw theirs: DEFAULT_GUI_FONT, black, centred on one line
+// (DT_CENTER, DT_VCENTER, DT_SINGLELINE, DT_NOCLIP), over the window's COLOR_BTNFACE.
+Image renderLabelText(const std::string& text, int width, int height);
+
+}  // namespace pelmora::e2e
