@@ -19,7 +19,8 @@ function(pelmora_defaults target)
     -ffile-prefix-map=${PROJECT_SOURCE_DIR}=.)
   if(WIN32)
     target_compile_options(${target} PRIVATE -O2 -fstack-protector-strong -D_FORTIFY_SOURCE=2)
-    target_link_options(${target} PRIVATE -Wl,--dynamicbase,--nxcompat,--tsaware)
+    # The stack protector's runtime (libssp) comes in with the link, statically.
+    target_link_options(${target} PRIVATE -fstack-protector-strong -Wl,--dynamicbase,--nxcompat,--tsaware)
     if(CMAKE_SIZEOF_VOID_P EQUAL 4)
       # i686 GCC unwinds with DWARF tables, so the image holds no SEH handlers.
       target_link_options(${target} PRIVATE -Wl,--no-seh,--large-address-aware)
