@@ -4,5 +4,11 @@
 test:
 	tools/test-all
 
+run:
+	tools/run
+
+dist:
+	tools/dist
+
 clean:
 	rm -rf build dist
