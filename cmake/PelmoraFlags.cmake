@@ -10,11 +10,33 @@ if(WIN32)
   add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX STRICT _WIN32_WINNT=0x0601 WINVER=0x0601)
 endif()
 
+# clang knows no execution character set but UTF-8, so a target that clang builds (the fuzz
+# build) must hold no text whose bytes would depend on it: its sources, headers listed among them,
+# are plain ASCII, which is the same bytes in UTF-8 and in code page 936.
+function(pelmora_require_ascii_sources target)
+  get_target_property(sources ${target} SOURCES)
+  get_target_property(source_dir ${target} SOURCE_DIR)
+  foreach(source IN LISTS sources)
+    cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY ${source_dir})
+    file(READ ${source} hex HEX)
+    # Keep the high digit of each byte: a byte of 0x80 or more has 8 to f there.
+    string(REGEX REPLACE "(.)." "\\1" high_digits "${hex}")
+    if(high_digits MATCHES "[89a-f]")
+      message(FATAL_ERROR "${source} holds non-ASCII bytes; ${target} is built by clang, which "
+                          "would store its texts as UTF-8 instead of code page 936")
+    endif()
+  endforeach()
+endfunction()
+
 # pelmora_defaults(target): warnings, the code page of our texts, hardening.
 function(pelmora_defaults target)
-  # Every literal becomes CP936 bytes: the program speaks the ANSI ("A") Windows API.
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    pelmora_require_ascii_sources(${target})
+  else()
+    # Every literal becomes CP936 bytes: the program speaks the ANSI ("A") Windows API.
+    target_compile_options(${target} PRIVATE -finput-charset=UTF-8 -fexec-charset=CP936)
+  endif()
   target_compile_options(${target} PRIVATE
-    -finput-charset=UTF-8 -fexec-charset=CP936
     -Wall -Wextra -Wformat=2 -Werror=format-security
     -ffile-prefix-map=${PROJECT_SOURCE_DIR}=.)
   if(WIN32)
