@@ -99,8 +99,8 @@ void checkDerivation(std::string_view text) {
     require(location == text, "a text without icon index and enclosing quotes stays whole");
   }
 
-  // Not idempotent in general: "C:\x.exe,1,0" gives "C:\x.exe,1", which gives "C:\x.exe"; and
-  // "\"\"a\"\",0" gives "\"a\"", which gives "a". It is once the location looks like neither.
+  // Not idempotent in general: C:\x.exe,1,0 gives C:\x.exe,1, which gives C:\x.exe; and ""a"",0
+  // gives "a", which gives a. It is once the location looks like neither.
   if (!hasIconIndex(location) && !isEnclosedInQuotes(location)) {
     require(launcherLocationFromRegistryText(location) == location, "a plain location derives to itself");
   }
