@@ -5,6 +5,7 @@
 #include <utility>
 
 #include <windows.h>
+#include <shtypes.h>
 
 namespace pelmora::win {
 
@@ -82,5 +83,14 @@ struct IconTraits {
   static void close(Type icon) { DestroyIcon(icon); }
 };
 using UniqueIcon = UniqueResource<IconTraits>;
+
+// An item list that the shell allocated (the browse dialog's choice): freed through the shell's
+// allocator, and not at all when that can't be had.
+struct ItemListTraits {
+  using Type = PIDLIST_ABSOLUTE;
+  static Type invalid() { return nullptr; }
+  static void close(Type list);
+};
+using UniqueItemList = UniqueResource<ItemListTraits>;
 
 }  // namespace pelmora::win
