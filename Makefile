@@ -4,6 +4,12 @@
 test:
 	tools/test-all
 
+run:
+	tools/run
+
+dist:
+	tools/dist
+
 # The long fuzzing: make fuzz [FUZZ_RUNS=executions per target, 10 million by default].
 fuzz:
 	tools/fuzz $(FUZZ_RUNS)
