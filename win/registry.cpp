@@ -28,9 +28,10 @@ bool isTextType(DWORD type) {
   return type == REG_SZ || type == REG_EXPAND_SZ;
 }
 
-// Values and expansions can be large; a buffer that can't be had is a failure like any other.
+// Values and expansions can be large; a buffer that can't be had is a failure like any other. It
+// starts zeroed, so looking for the terminating zero never reads a byte nobody wrote.
 std::unique_ptr<char[]> tryAllocate(DWORD size) {
-  return std::unique_ptr<char[]>(new (std::nothrow) char[size]);
+  return std::unique_ptr<char[]>(new (std::nothrow) char[size]());
 }
 
 struct TextValue {

@@ -93,4 +93,13 @@ struct ItemListTraits {
 };
 using UniqueItemList = UniqueResource<ItemListTraits>;
 
+// A top-level window. One that the user closes is destroyed without its owner's help, so the owner
+// must release() it when the window reports WM_NCDESTROY.
+struct WindowTraits {
+  using Type = HWND;
+  static Type invalid() { return nullptr; }
+  static void close(Type window) { DestroyWindow(window); }
+};
+using UniqueWindow = UniqueResource<WindowTraits>;
+
 }  // namespace pelmora::win
