@@ -29,7 +29,7 @@ TEST_F(BrowseTest, TheChosenFileBecomesTheLocationCancelKeepsItAndTheRunUsesIt) 
   ASSERT_TRUE(selectInBrowseDialog(program->process(), dialog, launcher));
   ASSERT_TRUE(pressBrowseButton(dialog, IDOK));
   ASSERT_TRUE(windowIsBackInUse());
-  EXPECT_EQ(windowText(label), launcher);
+  EXPECT_TRUE(waitUntil([&] { return windowText(label) == launcher; })) << windowText(label);
   // Repainted at once, with nothing of the longer fallback text left around the path.
   EXPECT_TRUE(labelShows(label, launcher));
 
@@ -40,10 +40,11 @@ TEST_F(BrowseTest, TheChosenFileBecomesTheLocationCancelKeepsItAndTheRunUsesIt) 
   EXPECT_FALSE(IsWindowEnabled(window)) << "the window takes input under the dialog";
   ASSERT_TRUE(pressBrowseButton(dialog, IDCANCEL));
   ASSERT_TRUE(windowIsBackInUse());
+  // The pick is taken only once the dialog's handler has returned: the location is final by then.
+  ASSERT_TRUE(program->pickRegion(3));
   EXPECT_EQ(windowText(label), launcher);
   EXPECT_TRUE(labelShows(label, launcher));
 
-  ASSERT_TRUE(program->pickRegion(3));
   ASSERT_TRUE(program->click(program->controls().按钮1));
   EXPECT_EQ(program->waitForExit(), 0);
   const auto record = waitForLaunchRecord(launcher);

@@ -39,7 +39,7 @@ HWND PelmoraTest::waitForMessageBox() {
 bool PelmoraTest::labelShows(HWND label, const std::string& text) {
   const Rect place = screenRect(label);
   const Image expected = renderLabelText(text, place.width, place.height);
-  return waitUntil([&] { return captureScreen(place) == expected; });
+  return waitUntil([&] { return sameInk(captureScreen(place), expected); });
 }
 
 bool PelmoraTest::windowIsBackInUse() {

@@ -64,8 +64,10 @@ class PelmoraTest : public ::testing::Test {
   PelmoraProcess* startProgram();
   // The message box that the program shows next, read; null when none shows in time.
   HWND waitForMessageBox();
-  // Whether the label shows exactly that text on the screen, drawn as the program's labels draw,
-  // over nothing but the window's background (waits for a pending repaint).
+  // Whether the label shows that text on the screen as the program's labels draw theirs, with
+  // nothing else (nothing of an earlier text) on it; waits for a pending repaint. Ink is compared,
+  // not its shade: after a change the label draws its text twice over itself (its own invalidation
+  // follows the redraw of everything under it), which darkens the edges of the glyphs.
   bool labelShows(HWND label, const std::string& text);
   // The program's window is open and takes input again: nothing over it, nothing disabled.
   bool windowIsBackInUse();

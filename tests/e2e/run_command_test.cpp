@@ -122,6 +122,8 @@ TEST_F(RunFailureTest, ALocationThatNamesNoFileShowsTheLaunchErrorAndTheWindowSt
 
   ASSERT_TRUE(pressMessageBoxButton(box, IDOK));
   ASSERT_TRUE(windowIsBackInUse());
+  // Active again, the window hands the focus back to the control that had it.
+  EXPECT_TRUE(waitUntil([&] { return program->focus() == program->controls().按钮1; }));
   EXPECT_EQ(closeWithEsc(), 0);
   EXPECT_EQ(program->processesStarted(), 0u);
 }

@@ -12,8 +12,9 @@ bool isBrowseDialog(HWND dialog);
 // The text the program asked the dialog to show above its tree.
 std::string browsePrompt(HWND dialog);
 // Selects the item of that path in the tree. Wine's dialog has no edit box (BIF_EDITBOX is not
-// implemented there) and its tree can't be typed into reliably, so the selection is asked of the
-// dialog itself (BFFM_SETSELECTION), with the path copied into the program's memory.
+// implemented there) and its OK ignores typed text, so the selection is asked of the dialog
+// itself (BFFM_SETSELECTION), with the path copied into the program's memory. True once the tree
+// shows the item selected.
 bool selectInBrowseDialog(HANDLE program, HWND dialog, const std::string& path);
 // Clicks OK (IDOK) or Cancel (IDCANCEL), as a user would; false when the pointer did not get there.
 bool pressBrowseButton(HWND dialog, int buttonId);

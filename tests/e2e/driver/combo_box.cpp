@@ -44,7 +44,7 @@ std::optional<int> comboItemHeight(HWND combo) {
 }
 
 ComboMeasures measureFreshCombo(DWORD style, int width, int height) {
-  const UniqueWindow reference(CreateWindowExA(0, "COMBOBOX", "", style & ~WS_VISIBLE, 0, 0, width, height,
+  const win::UniqueWindow reference(CreateWindowExA(0, "COMBOBOX", "", style & ~WS_VISIBLE, 0, 0, width, height,
                                                HWND_MESSAGE, nullptr, GetModuleHandleA(nullptr), nullptr));
   SendMessageA(reference.get(), WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
   RECT dropped{};

@@ -1,5 +1,7 @@
 #include "tests/e2e/driver/fake_launchers.h"
 
+#include <gtest/gtest.h>
+
 #include <windows.h>
 #include <tlhelp32.h>
 
@@ -86,11 +88,13 @@ bool RunningLaunchers::start(const std::string& folder, const std::string& image
   PROCESS_INFORMATION created{};
   if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
                       folder.c_str(), &startup, &created)) {
+    ADD_FAILURE() << "can't start " << path << ": error " << GetLastError();
     return false;
   }
   win::UniqueHandle process(created.hProcess);
   const win::UniqueHandle thread(created.hThread);
   if (!AssignProcessToJobObject(job_.get(), process.get())) {
+    ADD_FAILURE() << "can't hold " << path << " in a job: error " << GetLastError();
     TerminateProcess(process.get(), kEndedByTheTest);
     return false;
   }

@@ -33,13 +33,6 @@ struct ScreenDcTraits {
 };
 using UniqueScreenDc = win::UniqueResource<ScreenDcTraits>;
 
-struct WindowTraits {
-  using Type = HWND;
-  static Type invalid() { return nullptr; }
-  static void close(Type window) { DestroyWindow(window); }
-};
-using UniqueWindow = win::UniqueResource<WindowTraits>;
-
 // Memory allocated inside another process (VirtualAllocEx), with the process it lives in.
 struct RemoteMemoryTraits {
   using Type = std::pair<HANDLE, void*>;

@@ -69,4 +69,15 @@ Image renderLabelText(const std::string& text, int width, int height) {
   });
 }
 
+bool sameInk(const Image& first, const Image& second) {
+  if (first.width != second.width || first.height != second.height) return false;
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const std::uint32_t background = static_cast<std::uint32_t>(GetRValue(face)) << 16 |
+                                   static_cast<std::uint32_t>(GetGValue(face)) << 8 | GetBValue(face);
+  for (std::size_t i = 0; i < first.pixels.size(); ++i) {
+    if ((first.pixels[i] == background) != (second.pixels[i] == background)) return false;
+  }
+  return true;
+}
+
 }  // namespace pelmora::e2e

@@ -26,5 +26,7 @@ Image renderStandardIcon(LPCSTR iconId, int width, int height);
 // A text drawn as the program's labels draw theirs: DEFAULT_GUI_FONT, black, centred on one line
 // (DT_CENTER, DT_VCENTER, DT_SINGLELINE, DT_NOCLIP), over the window's COLOR_BTNFACE.
 Image renderLabelText(const std::string& text, int width, int height);
+// Whether ink (anything but COLOR_BTNFACE) lies on exactly the same pixels of both, however dark.
+bool sameInk(const Image& first, const Image& second);
 
 }  // namespace pelmora::e2e

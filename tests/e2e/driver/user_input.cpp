@@ -47,8 +47,9 @@ void pressKey(WORD virtualKey, std::initializer_list<WORD> heldKeys) {
 }
 
 bool clickAt(POINT screenPoint) {
-  // The pointer goes first, and the button only once Windows has it there: under Wine a pointer
-  // event from the X server can still be on its way and move the pointer back for a moment.
+  // The pointer goes first, and the button only once Windows has it there. Under Wine the X
+  // server follows each move and reports it back, and a late report of an earlier move puts the
+  // pointer back for a moment: so each button event carries the position as well.
   std::vector<INPUT> move{mouseEvent(screenPoint, MOUSEEVENTF_MOVE)};
   const bool arrived = waitUntil([&] {
     POINT now{};
@@ -56,7 +57,8 @@ bool clickAt(POINT screenPoint) {
     send(move);
     return false;
   });
-  std::vector<INPUT> press{mouseEvent(screenPoint, MOUSEEVENTF_LEFTDOWN), mouseEvent(screenPoint, MOUSEEVENTF_LEFTUP)};
+  std::vector<INPUT> press{mouseEvent(screenPoint, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN),
+                           mouseEvent(screenPoint, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP)};
   send(press);
   return arrived;
 }
