@@ -28,6 +28,8 @@ TEST_F(BrowseTest, TheChosenFileBecomesTheLocationCancelKeepsItAndTheRunUsesIt) 
   EXPECT_FALSE(IsWindowEnabled(window)) << "the window takes input under the dialog";
   ASSERT_TRUE(selectInBrowseDialog(program->process(), dialog, launcher));
   ASSERT_TRUE(pressBrowseButton(dialog, IDOK));
+  // The program makes its window the active one again itself, under Wine too.
+  EXPECT_TRUE(waitUntil([&] { return program->isForeground(); })) << "the window is not active after the dialog";
   ASSERT_TRUE(windowIsBackInUse());
   EXPECT_TRUE(waitUntil([&] { return windowText(label) == launcher; })) << windowText(label);
   // Repainted at once, with nothing of the longer fallback text left around the path.
@@ -39,6 +41,7 @@ TEST_F(BrowseTest, TheChosenFileBecomesTheLocationCancelKeepsItAndTheRunUsesIt) 
   ASSERT_TRUE(dialog && isBrowseDialog(dialog)) << "no browse dialog";
   EXPECT_FALSE(IsWindowEnabled(window)) << "the window takes input under the dialog";
   ASSERT_TRUE(pressBrowseButton(dialog, IDCANCEL));
+  EXPECT_TRUE(waitUntil([&] { return program->isForeground(); })) << "the window is not active after the dialog";
   ASSERT_TRUE(windowIsBackInUse());
   // The pick is taken only once the dialog's handler has returned: the location is final by then.
   ASSERT_TRUE(program->pickRegion(3));

@@ -57,6 +57,8 @@ TEST_F(RunWithARunningLauncherTest, AsksFirstAndNoLeavesEverythingAsItWas) {
   EXPECT_FALSE(IsWindowEnabled(program->mainWindow())) << "the window takes input under its question";
 
   ASSERT_TRUE(pressMessageBoxButton(box, IDNO));
+  // Its owner becomes the active window again when the question closes.
+  EXPECT_TRUE(waitUntil([&] { return program->isForeground(); })) << "the window is not active after the question";
   ASSERT_TRUE(windowIsBackInUse());
   EXPECT_EQ(closeWithEsc(), 0);
   EXPECT_TRUE(runningLaunchers_.allRunning());

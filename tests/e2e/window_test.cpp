@@ -5,6 +5,7 @@
 
 #include "tests/e2e/driver/combo_box.h"
 #include "tests/e2e/driver/polling.h"
+#include "tests/e2e/driver/screen_pixels.h"
 #include "tests/e2e/driver/window_facts.h"
 #include "tests/e2e/e2e_fixture.h"
 
@@ -41,6 +42,15 @@ TEST_F(WindowTest, ShowsTheWindowAndItsSevenControlsAsDesigned) {
   EXPECT_EQ(classStyle(window), kRedrawAndDoubleClicks);
   EXPECT_EQ(ownerOf(window), nullptr);
   EXPECT_EQ(GetMenu(window), nullptr);
+  // The program's own icon shows at the left of the caption bar. (That is the small one; the big
+  // one shows where the system lists windows, which nothing draws under Wine without a window
+  // manager, and Wine hands no icon handle across processes.)
+  const auto smallIcon = loadIconOfExe(pelmoraExePath(), "DEFAULT_ICON", GetSystemMetrics(SM_CXSMICON));
+  ASSERT_TRUE(smallIcon) << "the exe holds no icon DEFAULT_ICON";
+  const Rect outer = screenRect(window);
+  const Rect captionStart{outer.x, outer.y, 4 * GetSystemMetrics(SM_CXSIZE),
+                          GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION)};
+  EXPECT_TRUE(waitUntil([&] { return showsIcon(captureScreen(captionStart), *smallIcon); }));
 
   // The controls: kind, styles, place and size in the window's client area, text.
   struct Expected {

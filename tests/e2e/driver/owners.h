@@ -41,6 +41,14 @@ struct RemoteMemoryTraits {
 };
 using UniqueRemoteMemory = win::UniqueResource<RemoteMemoryTraits>;
 
+// A module loaded for its resources alone.
+struct LibraryTraits {
+  using Type = HMODULE;
+  static Type invalid() { return nullptr; }
+  static void close(Type module) { FreeLibrary(module); }
+};
+using UniqueLibrary = win::UniqueResource<LibraryTraits>;
+
 struct FindHandleTraits {
   using Type = HANDLE;
   static Type invalid() { return INVALID_HANDLE_VALUE; }

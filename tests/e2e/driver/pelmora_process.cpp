@@ -119,12 +119,12 @@ HWND PelmoraProcess::waitForDialog() const {
   });
 }
 
-bool PelmoraProcess::inForeground() const {
+bool PelmoraProcess::isForeground() const {
   return GetWindowThreadProcessId(GetForegroundWindow(), nullptr) == threadId_;
 }
 
 bool PelmoraProcess::pressKey(WORD virtualKey, std::initializer_list<WORD> heldKeys) {
-  if (!waitUntil([&] { return inForeground(); })) return false;
+  if (!waitUntil([&] { return isForeground(); })) return false;
   e2e::pressKey(virtualKey, heldKeys);
   return true;
 }
@@ -134,11 +134,11 @@ bool PelmoraProcess::click(HWND control) {
 }
 
 bool PelmoraProcess::bringToFront() {
-  if (inForeground()) return true;
+  if (isForeground()) return true;
   const Rect outer = screenRect(mainWindow_);
   const POINT caption{outer.x + outer.width / 2,
                       outer.y + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
-  return clickAt(caption) && waitUntil([&] { return inForeground(); });
+  return clickAt(caption) && waitUntil([&] { return isForeground(); });
 }
 
 bool PelmoraProcess::pickRegion(int index) {

@@ -36,6 +36,8 @@ class PelmoraProcess {
 
   // The window of the program's thread that has the keyboard focus.
   HWND focus() const;
+  // Whether a window of the program is the foreground window, the one that takes the keys.
+  bool isForeground() const;
   // The program's dialogs on the screen: its message boxes and the browse dialog.
   std::vector<HWND> openDialogs() const;
   // The one dialog that the program shows; null when none shows in time.
@@ -59,7 +61,6 @@ class PelmoraProcess {
 
  private:
   PelmoraProcess(win::UniqueHandle job, win::UniqueHandle process, DWORD threadId);
-  bool inForeground() const;
 
   win::UniqueHandle job_;
   win::UniqueHandle process_;

@@ -69,6 +69,54 @@ Image renderLabelText(const std::string& text, int width, int height) {
   });
 }
 
+std::optional<IconImage> loadIconOfExe(const std::string& exePath, const char* iconName, int size) {
+  const UniqueLibrary exe(
+      LoadLibraryExA(exePath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+  if (!exe) return std::nullopt;
+  const win::UniqueIcon icon(
+      static_cast<HICON>(LoadImageA(exe.get(), iconName, IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+  ICONINFO parts{};
+  if (!icon || !GetIconInfo(icon.get(), &parts)) return std::nullopt;
+  const UniqueGdiObject color(parts.hbmColor);
+  const UniqueGdiObject mask(parts.hbmMask);
+  if (!color) return std::nullopt;
+
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = size;
+  info.bmiHeader.biHeight = -size;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  IconImage image{size, size, std::vector<std::uint32_t>(static_cast<std::size_t>(size) * size)};
+  const UniqueScreenDc screen(GetDC(nullptr));
+  if (GetDIBits(screen.get(), static_cast<HBITMAP>(color.get()), 0, static_cast<UINT>(size), image.pixels.data(),
+                &info, DIB_RGB_COLORS) != size) {
+    return std::nullopt;
+  }
+  return image;
+}
+
+bool showsIcon(const Image& area, const IconImage& icon) {
+  std::vector<std::size_t> opaque;
+  for (std::size_t i = 0; i < icon.pixels.size(); ++i) {
+    if (icon.pixels[i] >> 24 == 0xFF) opaque.push_back(i);
+  }
+  if (opaque.empty()) return false;
+  for (int top = 0; top + icon.height <= area.height; ++top) {
+    for (int left = 0; left + icon.width <= area.width; ++left) {
+      bool all = true;
+      for (std::size_t i = 0; i < opaque.size() && all; ++i) {
+        const int x = left + static_cast<int>(opaque[i] % static_cast<std::size_t>(icon.width));
+        const int y = top + static_cast<int>(opaque[i] / static_cast<std::size_t>(icon.width));
+        all = area.pixels[static_cast<std::size_t>(y) * area.width + x] == (icon.pixels[opaque[i]] & 0x00FFFFFFu);
+      }
+      if (all) return true;
+    }
+  }
+  return false;
+}
+
 bool sameInk(const Image& first, const Image& second) {
   if (first.width != second.width || first.height != second.height) return false;
   const COLORREF face = GetSysColor(COLOR_BTNFACE);

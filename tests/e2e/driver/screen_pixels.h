@@ -4,6 +4,7 @@
 // handles nor fonts across processes.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,18 @@ Image renderStandardIcon(LPCSTR iconId, int width, int height);
 // A text drawn as the program's labels draw theirs: DEFAULT_GUI_FONT, black, centred on one line
 // (DT_CENTER, DT_VCENTER, DT_SINGLELINE, DT_NOCLIP), over the window's COLOR_BTNFACE.
 Image renderLabelText(const std::string& text, int width, int height);
+// An icon's own picture with its transparency: 0xAARRGGBB, rows top to bottom.
+struct IconImage {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+};
+// A group icon of an exe, loaded at that size as the program loads its own; nothing when missing.
+std::optional<IconImage> loadIconOfExe(const std::string& exePath, const char* iconName, int size);
+// Whether the area shows the icon at some place: each of its fully opaque pixels exactly (the
+// others blend with whatever lies under them). False for an icon with no such pixel.
+bool showsIcon(const Image& area, const IconImage& icon);
+
 // Whether ink (anything but COLOR_BTNFACE) lies on exactly the same pixels of both, however dark.
 bool sameInk(const Image& first, const Image& second);
 
