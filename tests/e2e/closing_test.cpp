@@ -69,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
                      const auto closeBox = closeBoxCentre(program.mainWindow());
                      return closeBox && clickAt(*closeBox);
                    }},
-        // The system menu opened from the keyboard (Alt+Space) and its Close item chosen.
+        // The system menu opened from the keyboard (Alt+Space, from a button for the same reason)
+        // and its Close item chosen by its mnemonic.
         ClosingWay{"SystemMenuClose",
                    [](PelmoraProcess& program) {
                      return moveFocusToTheFirstButton(program) && program.pressKey(VK_SPACE, {VK_MENU}) &&

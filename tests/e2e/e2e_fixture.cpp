@@ -15,7 +15,7 @@ PelmoraTest::PelmoraTest() {
 
 std::string PelmoraTest::installLauncher() {
   const std::string launcher = placeRecordingLauncher(folder_.makeFolder("Battle.net"));
-  registryValue_.store(REG_SZ, "\"" + launcher + "\",0");
+  EXPECT_TRUE(registryValue_.store(REG_SZ, "\"" + launcher + "\",0")) << "can't write the launcher's registry value";
   return launcher;
 }
 

@@ -62,7 +62,8 @@ class PelmoraTest : public ::testing::Test {
 
   // Starts the program; null when its window does not show.
   PelmoraProcess* startProgram();
-  // The message box that the program shows next, read; null when none shows in time.
+  // The message box that the program shows next; null when none (or another kind of dialog) shows
+  // in time.
   HWND waitForMessageBox();
   // Whether the label shows that text on the screen as the program's labels draw theirs, with
   // nothing else (nothing of an earlier text) on it; waits for a pending repaint. Ink is compared,
