@@ -53,9 +53,11 @@ INSTANTIATE_TEST_SUITE_P(
                      R"(C:\Program Files (x86)\Battle.net\Battle.net Launcher.exe)"},
         // No launcher installed: the whole message, its last character included.
         LocationCase{"MissingValueShowsTheWholeFallback", std::nullopt, "", texts::kRegistryFallback},
+        // Expanded whole, two-byte characters and all (Wine's ANSI expansion counts its room in
+        // UTF-16 units).
         LocationCase{"ExpandableValueIsExpanded", REG_EXPAND_SZ,
-                     R"("%ProgramFiles%\Battle.net\Battle.net Launcher.exe",0)",
-                     R"(%ProgramFiles%\Battle.net\Battle.net Launcher.exe)"},
+                     R"("%ProgramFiles%\游戏\Battle.net\Battle.net Launcher.exe",0)",
+                     R"(%ProgramFiles%\游戏\Battle.net\Battle.net Launcher.exe)"},
         // Two-byte characters stay whole; a negative icon index goes too.
         LocationCase{"ChinesePathWithNegativeIconIndex", REG_SZ, R"(D:\游戏\战网\Battle.net Launcher.exe,-101)",
                      R"(D:\游戏\战网\Battle.net Launcher.exe)"},

@@ -97,6 +97,7 @@ TEST_F(WindowTest, ShowsTheWindowAndItsSevenControlsAsDesigned) {
   EXPECT_EQ(windowStyle(c.组合框1), (kListStyle | WS_VISIBLE) & ~static_cast<DWORD>(WS_VSCROLL));
   EXPECT_EQ(windowExStyle(c.组合框1), 0u);
   EXPECT_THAT(comboItems(c.组合框1), ElementsAre("国服", "亚服", "美服", "欧服"));
+  for (WPARAM item = 0; item < 4; ++item) EXPECT_EQ(sendBounded(c.组合框1, CB_GETITEMDATA, item), 0) << item;
   EXPECT_EQ(comboSelection(c.组合框1), -1);
 
   // Closed, the list shows its selection field at its place. It is made 112 x 160, its dropped part
