@@ -19,6 +19,14 @@ struct ClosingWay {
   friend void PrintTo(const ClosingWay& row, std::ostream* out) { *out << row.name; }
 };
 
+// A menu of the program on the screen: Windows shows menus in windows of class "#32768".
+bool menuIsOpen(const PelmoraProcess& program) {
+  for (const HWND window : topLevelWindowsOfThread(program.threadId())) {
+    if (className(window) == "#32768" && IsWindowVisible(window)) return true;
+  }
+  return false;
+}
+
 bool moveFocusToTheFirstButton(PelmoraProcess& program) {
   return program.pressKey(VK_TAB) &&
          waitUntil([&] { return program.focus() == program.controls().按钮1; });
@@ -74,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
         ClosingWay{"SystemMenuClose",
                    [](PelmoraProcess& program) {
                      return moveFocusToTheFirstButton(program) && program.pressKey(VK_SPACE, {VK_MENU}) &&
-                            program.pressKey('C');
+                            waitUntil([&] { return menuIsOpen(program); }) && program.pressKey('C');
                    }}),
     [](const ::testing::TestParamInfo<ClosingWay>& info) { return std::string(info.param.name); });
 
