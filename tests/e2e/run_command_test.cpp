@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // A launcher that runs several processes of one name, found under the second name alone.
         RunningSet{"TwoProcessesOfOneName", {kClientImageName, kClientImageName}},
-        // Both names, one of them in other letters' case.
+        // Both names, one of them written in other letter case.
         RunningSet{"BothNamesInAnyCase", {kLauncherImageName, "battle.NET.exe"}}),
     [](const ::testing::TestParamInfo<RunningSet>& info) { return std::string(info.param.name); });
 
