@@ -1,8 +1,11 @@
 # A thin front: the scripts in tools/ do the work and install what they need.
-.PHONY: test run dist clean
+.PHONY: test run dist bench clean
 
 test:
 	tools/test-all
+
+bench:
+	tools/bench
 
 clean:
 	rm -rf build dist
