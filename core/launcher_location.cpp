@@ -1,17 +1,11 @@
+// Only the derivation lives here, with no text of the program's own: the fuzz build compiles this
+// file with clang, which cannot turn literals into code page 936.
 #include "core/launcher_location.h"
 
-#include "core/handlers.h"
-#include "core/operations.h"
 #include "core/text.h"
 
 namespace pelmora {
 namespace {
-
-constexpr char kRegistryValuePath[] =
-    "SOFTWARE\\WOW6432Node\\Blizzard Entertainment\\Battle.net\\Capabilities\\ApplicationIcon";
-constexpr char kRegistryFallback[] =
-    "查找战网主程序文件Battle.net Launcher.exe失败，请确认战网客户端是否完整安装";
-constexpr char kBrowseTitle[] = "选择你的战网战网主程序文件Battle.net Launcher.exe";
 
 bool isAsciiDigit(char c) {
   return c >= '0' && c <= '9';
@@ -35,17 +29,6 @@ std::string launcherLocationFromRegistryText(std::string_view registryText) {
     location = location.substr(1, location.size() - 2);
   }
   return location;
-}
-
-void onMainWindowCreated(Operations& ops) {
-  const std::string value = ops.readRegistryText(localMachineRootCode, kRegistryValuePath, kRegistryFallback);
-  ops.setLocationText(launcherLocationFromRegistryText(value));
-}
-
-void onLocateLauncher(Operations& ops) {
-  const std::string path = ops.browseForFile(kBrowseTitle, true);
-  // Cancelling, or an item without a file-system path, leaves the location as it was.
-  if (!isEmptyText(path)) ops.setLocationText(path);
 }
 
 }  // namespace pelmora

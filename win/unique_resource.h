@@ -5,6 +5,7 @@
 #include <utility>
 
 #include <windows.h>
+#include <shtypes.h>
 
 namespace pelmora::win {
 
@@ -82,5 +83,23 @@ struct IconTraits {
   static void close(Type icon) { DestroyIcon(icon); }
 };
 using UniqueIcon = UniqueResource<IconTraits>;
+
+// An item list that the shell allocated (the browse dialog's choice): freed through the shell's
+// allocator, and not at all when that can't be had.
+struct ItemListTraits {
+  using Type = PIDLIST_ABSOLUTE;
+  static Type invalid() { return nullptr; }
+  static void close(Type list);
+};
+using UniqueItemList = UniqueResource<ItemListTraits>;
+
+// A top-level window. One that the user closes is destroyed without its owner's help, so the owner
+// must release() it when the window reports WM_NCDESTROY.
+struct WindowTraits {
+  using Type = HWND;
+  static Type invalid() { return nullptr; }
+  static void close(Type window) { DestroyWindow(window); }
+};
+using UniqueWindow = UniqueResource<WindowTraits>;
 
 }  // namespace pelmora::win
