@@ -1,5 +1,5 @@
 # A thin front: the scripts in tools/ do the work and install what they need.
-.PHONY: test fuzz run dist clean
+.PHONY: test fuzz run dist bench clean
 
 test:
 	tools/test-all
@@ -13,6 +13,10 @@ dist:
 # The long fuzzing: make fuzz [FUZZ_RUNS=executions per target, 10 million by default].
 fuzz:
 	tools/fuzz $(FUZZ_RUNS)
+
+# The program against a bare window under Wine: make bench [BENCH_RUNS=15].
+bench:
+	tools/bench
 
 clean:
 	rm -rf build dist

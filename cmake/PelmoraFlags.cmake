@@ -53,9 +53,12 @@ function(pelmora_defaults target)
     -Wall -Wextra -Wformat=2 -Werror=format-security
     -ffile-prefix-map=${PROJECT_SOURCE_DIR}=.)
   if(WIN32)
-    target_compile_options(${target} PRIVATE -O2 -fstack-protector-strong -D_FORTIFY_SOURCE=2)
+    # Optimised for size: nothing here is bound by the processor, and a small exe starts sooner.
+    # Each function in its own section, so that the linker drops what nobody calls.
+    target_compile_options(${target} PRIVATE -Os -ffunction-sections -fdata-sections
+                                             -fstack-protector-strong -D_FORTIFY_SOURCE=2)
     # The stack protector's runtime (libssp) is linked statically too.
-    target_link_options(${target} PRIVATE -fstack-protector-strong -Wl,--dynamicbase,--nxcompat,--tsaware)
+    target_link_options(${target} PRIVATE -fstack-protector-strong -Wl,--gc-sections -Wl,--dynamicbase,--nxcompat,--tsaware)
     if(CMAKE_SIZEOF_VOID_P EQUAL 4)
       # i686 GCC unwinds with DWARF tables, so the image holds no SEH handlers.
       target_link_options(${target} PRIVATE -Wl,--no-seh,--large-address-aware)
