@@ -61,7 +61,8 @@ class PreferPlantedFilesInPelmora {
   static constexpr char kFileFirst[] = "native,builtin";
 };
 
-// A folder like a Downloads folder: the program, and beside it the planted DLL under each name.
+// A folder like a Downloads folder: the program under the name it is downloaded as (the name that
+// Wine's per-program setting above goes by), and beside it the planted DLL under each name.
 class PlantedFolder {
  public:
   explicit PlantedFolder(const std::string& builtExe) : exe_(folder_ / "Pelmora.exe") {
