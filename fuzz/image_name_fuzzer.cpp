@@ -9,36 +9,15 @@
 #include <vector>
 
 #include "fuzz/require.h"
+#include "tests/support/test_code_page_936.h"
 #include "win/image_name.h"
 
 namespace {
 
 using pelmora::fuzz::require;
-using pelmora::win::DoubleByteCodePage;
 using pelmora::win::imageNamesEqual;
 
-// Code page 936's lead bytes, with the full-width Latin letters as its case rule for two-byte
-// characters: the full-width small letters (A3 E1 to A3 FA) upper-case to the capitals (A3 C1 to
-// A3 DA).
-class TestCodePage final : public DoubleByteCodePage {
- public:
-  bool isLeadByte(unsigned char byte) const override { return byte >= 0x81 && byte <= 0xFE; }
-  bool equalIgnoringCase(std::string_view first, std::string_view second) const override {
-    return upper(first) == upper(second);
-  }
-
- private:
-  static std::string upper(std::string_view character) {
-    std::string upper(character);
-    if (upper.size() == 2 && static_cast<unsigned char>(upper[0]) == 0xA3) {
-      const auto second = static_cast<unsigned char>(upper[1]);
-      if (second >= 0xE1 && second <= 0xFA) upper[1] = static_cast<char>(second - 0x20);
-    }
-    return upper;
-  }
-};
-
-const TestCodePage kCodePage;
+const pelmora::testing::TestCodePage936 kCodePage;
 
 bool isAsciiLetter(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');

@@ -1,6 +1,7 @@
 // The byte-level parts of the Windows services, which need no Windows to be proven.
 #include <gtest/gtest.h>
 
+#include "tests/support/test_code_page_936.h"
 #include "win/image_name.h"
 #include "win/registry_path.h"
 #include "win/shortcut_file_name.h"
@@ -57,21 +58,9 @@ TEST(CompleteShortcutFileName, AppendsLnkUnlessTheNameEndsInIt) {
   }
 }
 
-// Code page 936's lead bytes, and a case rule for one pair of two-byte characters: the full-width
-// letters "Ａ" (A3 C1) and "ａ" (A3 E1) are the same letter in different case.
-class TestCodePage final : public DoubleByteCodePage {
- public:
-  bool isLeadByte(unsigned char byte) const override { return byte >= 0x81 && byte <= 0xFE; }
-  bool equalIgnoringCase(std::string_view first, std::string_view second) const override {
-    return upper(first) == upper(second);
-  }
-
- private:
-  static std::string upper(std::string_view c) { return c == "\xA3\xE1" ? "\xA3\xC1" : std::string(c); }
-};
 
 TEST(ImageNamesEqual, WholeNamesWithAsciiLettersFoldedOnly) {
-  const TestCodePage cp936;
+  const testing::TestCodePage936 cp936;
   struct Case {
     std::string wanted, listed;
     bool insensitive, sensitive;

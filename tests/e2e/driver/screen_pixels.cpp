@@ -7,10 +7,8 @@
 namespace pelmora::e2e {
 namespace {
 
-// Draws into a 32-bit top-down bitmap of our own and hands back its pixels.
-Image drawImage(int width, int height, const std::function<void(HDC)>& draw) {
-  const UniqueScreenDc screen(GetDC(nullptr));
-  const UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+// 32 bits per pixel, the top row first.
+BITMAPINFO topDownBitmapInfo(int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -18,6 +16,14 @@ Image drawImage(int width, int height, const std::function<void(HDC)>& draw) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+// Draws into a 32-bit top-down bitmap of our own and hands back its pixels.
+Image drawImage(int width, int height, const std::function<void(HDC)>& draw) {
+  const UniqueScreenDc screen(GetDC(nullptr));
+  const UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+  BITMAPINFO info = topDownBitmapInfo(width, height);
   void* bits = nullptr;
   const UniqueGdiObject bitmap(CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap || !bits) return Image{};
@@ -81,13 +87,7 @@ std::optional<IconImage> loadIconOfExe(const std::string& exePath, const char* i
   const UniqueGdiObject mask(parts.hbmMask);
   if (!color) return std::nullopt;
 
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = size;
-  info.bmiHeader.biHeight = -size;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = topDownBitmapInfo(size, size);
   IconImage image{size, size, std::vector<std::uint32_t>(static_cast<std::size_t>(size) * size)};
   const UniqueScreenDc screen(GetDC(nullptr));
   if (GetDIBits(screen.get(), static_cast<HBITMAP>(color.get()), 0, static_cast<UINT>(size), image.pixels.data(),
